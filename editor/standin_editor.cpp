@@ -176,14 +176,73 @@ int16_t Editor::FreeTGF(void* frame, uint32_t version) {
     return 1;
 }
 
+DataKeyBytes DataKey(int16_t number, int16_t index, uint32_t extra) {
+    DataKeyBytes key{};
+    WriteLE(key.data(), 2, static_cast<uint16_t>(number));
+    WriteLE(key.data() + 2, 2, static_cast<uint16_t>(index));
+    WriteLE(key.data() + 4, 4, extra);
+    return key;
+}
+
+std::string TagText(uint32_t tag) {
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>(tag >> shift);
+        if (c < 0x20 || c > 0x7E) return Hex(tag);
+        text += c;
+    }
+    return text;
+}
+
+namespace {
+
+struct ReadKey {
+    int16_t number;
+    int16_t index;
+    uint32_t extra;
+};
+
+ReadKey ReadDataKey(const void* key) {
+    const auto* bytes = static_cast<const uint8_t*>(key);
+    return {static_cast<int16_t>(ReadLE(bytes, 2)), static_cast<int16_t>(ReadLE(bytes + 2, 2)), ReadLE(bytes + 4, 4)};
+}
+
+std::string KeyText(const void* key) {
+    if (key == nullptr) return "null";
+    const ReadKey k = ReadDataKey(key);
+    return Join({Num(k.number), Num(k.index), Num(k.extra)});
+}
+
+}  // namespace
+
 int16_t Editor::LoadEData(uint32_t tag, void* key, void* buffer, int32_t* size, uint32_t version) {
-    Record("QL_LoadEData", Join({Hex(tag), Describe(key), Describe(buffer), size ? Num(*size) : "null", Hex(version)}));
-    return 0;
+    Record("QL_LoadEData", Join({TagText(tag), KeyText(key), buffer ? "buffer" : "null", size ? Num(*size) : "null",
+                                 Hex(version)}));
+    if (settings.loadAnswer) {
+        if (const auto answer = settings.loadAnswer(tag, static_cast<uint8_t*>(buffer), size)) return *answer;
+    }
+    if (key == nullptr) return 0;
+    const ReadKey k = ReadDataKey(key);
+    const auto found = dataRecords.find({tag, k.number, k.index});
+    if (found == dataRecords.end() || size == nullptr) return 0;
+    const auto recordSize = static_cast<int32_t>(found->second.size());
+    if (buffer != nullptr) {
+        if (*size < recordSize) return 0;
+        std::memcpy(buffer, found->second.data(), found->second.size());
+    }
+    *size = recordSize;
+    return 1;
 }
 
 int16_t Editor::SaveEData(uint32_t tag, void* key, const void* buffer, int32_t length, uint32_t version) {
-    Record("QL_SaveEData", Join({Hex(tag), Describe(key), Describe(buffer), Num(length), Hex(version)}));
-    return 0;
+    Record("QL_SaveEData", Join({TagText(tag), KeyText(key), buffer ? "buffer" : "null", Num(length), Hex(version)}));
+    if (key == nullptr || buffer == nullptr || length < 0) return 0;
+    const ReadKey k = ReadDataKey(key);
+    const DataRecordKey where{tag, k.number, k.index};
+    if (settings.failingStores.count(where) != 0) return 0;
+    const auto* bytes = static_cast<const uint8_t*>(buffer);
+    dataRecords[where] = std::vector<uint8_t>(bytes, bytes + length);
+    return 1;
 }
 
 }  // namespace standin

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -19,11 +20,21 @@ namespace standin {
 
 using Cell = std::tuple<int, int, int>;  // staff, measure, layer
 
+// Data records are kept by tag, key number and key index; the key's extra is not part of it.
+using DataRecordKey = std::tuple<uint32_t, int16_t, int16_t>;
+using DataKeyBytes = std::array<uint8_t, 8>;
+DataKeyBytes DataKey(int16_t number, int16_t index, uint32_t extra = 0);
+std::string TagText(uint32_t tag);
+
 struct EditorSettings {
     std::array<bool, kLayers> hiddenLayers{};
     int cancelAtProgressCall = 0;               // 1 for the first call; 0 never cancels
     std::set<std::string> missingServices;      // not exported by this editor
     std::set<Cell> refusedFrames;               // QL_LoadTGF answers no frame
+    // Answers a data-record load in place of the store when it returns an answer; it may
+    // write into the buffer it is handed, as an editor that refuses a record still may.
+    std::function<std::optional<int16_t>(uint32_t tag, uint8_t* buffer, int32_t* size)> loadAnswer;
+    std::set<DataRecordKey> failingStores;      // QL_SaveEData answers 0 and keeps nothing
 };
 
 struct ServiceCall {
@@ -66,6 +77,7 @@ public:
     std::vector<ServiceCall> calls;
     std::vector<std::string> faults;  // misuse by the plug-in: unknown or doubly released frames, overruns
     EditorCounts counts;
+    std::map<DataRecordKey, std::vector<uint8_t>> dataRecords;
     std::function<void(int staff, int measure)> onProgress;
     const void* selectedRegion = nullptr;  // shown as "region" in the call log
 

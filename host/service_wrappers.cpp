@@ -1,6 +1,7 @@
 #include "host/service_wrappers.h"
 
 #include "host/binding.h"
+#include "host/translate/translation.h"
 
 namespace regionflags::host {
 namespace {
@@ -47,12 +48,17 @@ int16_t QL_FreeTGF(void* frame, uint32_t version) {
     return CallHostService<FreeTGFService>(kFreeTGFSlot, int16_t{0}, frame, version);
 }
 
+// The data-record wrappers translate preference records around their forward.
 int16_t QL_LoadEData(uint32_t tag, void* key, void* buffer, int32_t* size, uint32_t version) {
-    return CallHostService<LoadEDataService>(kLoadEDataSlot, int16_t{0}, tag, key, buffer, size, version);
+    const auto editorLoad = HostServiceAt<LoadEDataService>(kLoadEDataSlot);
+    if (editorLoad == nullptr) return 0;
+    return translate::TranslateLoad(editorLoad, tag, key, buffer, size, version);
 }
 
 int16_t QL_SaveEData(uint32_t tag, void* key, const void* buffer, int32_t length, uint32_t version) {
-    return CallHostService<SaveEDataService>(kSaveEDataSlot, int16_t{0}, tag, key, buffer, length, version);
+    const auto editorSave = HostServiceAt<SaveEDataService>(kSaveEDataSlot);
+    if (editorSave == nullptr) return 0;
+    return translate::TranslateSave(editorSave, tag, key, buffer, length, version);
 }
 
 }  // namespace regionflags::host

@@ -1,7 +1,8 @@
 #pragma once
 // The module's own stand-ins for the nine editor services it calls. Each finds its
 // service on first use and calls it with the same arguments; a service the editor does
-// not export answers 0 (or no frame) instead of being called.
+// not export answers 0 (or no frame) instead of being called. The data-record load and
+// store also serve preference records out of the editor's "ot" records.
 
 #include <cstdint>
 
