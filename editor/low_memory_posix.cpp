@@ -13,7 +13,7 @@ void* AllocateLow(size_t bytes) {
 #endif
     void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, flags, -1, 0);
     if (block == MAP_FAILED) return nullptr;
-    if (reinterpret_cast<uintptr_t>(block) + bytes > 0xFFFFFFFFull) {
+    if (static_cast<uint64_t>(reinterpret_cast<uintptr_t>(block)) + bytes > 0xFFFFFFFFull) {
         munmap(block, bytes);
         return nullptr;
     }
