@@ -31,6 +31,8 @@ void CompareEntries(const EntryBytes& was, const EntryBytes& now, FlagChange whe
         if (was[k] != now[k] && !IsEntryFlagByte(k) && !IsNoteFlagByte(k)) ++changes.otherBytes;
 }
 
+}  // namespace
+
 void CompareFrames(const Frame& was, const Frame& now, FlagChange where, ScoreChanges& changes) {
     for (size_t k = 0; k < kFrameHeaderBytes; ++k)
         if (was.header[k] != now.header[k]) ++changes.otherBytes;
@@ -43,8 +45,6 @@ void CompareFrames(const Frame& was, const Frame& now, FlagChange where, ScoreCh
         CompareEntries(was.entries[e], now.entries[e], where, changes);
     }
 }
-
-}  // namespace
 
 ScoreChanges CompareScores(const Score& before, const Score& after) {
     ScoreChanges changes;

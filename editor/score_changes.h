@@ -26,6 +26,8 @@ struct ScoreChanges {
 };
 
 ScoreChanges CompareScores(const Score& before, const Score& after);
+// Adds the differences of one frame, found at `where` (its staff, measure and layer).
+void CompareFrames(const Frame& before, const Frame& after, FlagChange where, ScoreChanges& changes);
 std::string DescribeChange(const FlagChange& change);
 
 }  // namespace standin

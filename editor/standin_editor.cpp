@@ -94,7 +94,12 @@ int16_t Editor::MassEditProgress(uint32_t handle, int16_t four, int16_t staff, i
     Record("QL_MassEditProgress", Join({Hex(handle), Num(four), Num(staff), Num(measure), Num(minusOne), Hex(version)}));
     ++counts.progressCalls;
     if (onProgress) onProgress(staff, measure);
-    return counts.progressCalls == settings.cancelAtProgressCall ? 0 : 1;
+    const bool cancel = counts.progressCalls == settings.cancelAtProgressCall ||
+                        (settings.cancelRequested && settings.cancelRequested());
+    if (!cancel) return 1;
+    counts.cancelledAtStaff = staff;
+    counts.cancelledAtMeasure = measure;
+    return 0;
 }
 
 int16_t Editor::EndMassEdit(uint32_t handle, int16_t abandoned, uint32_t version) {
@@ -155,8 +160,10 @@ int16_t Editor::SaveTGF(void* frame, uint32_t version) {
     std::array<uint8_t, kFrameHeaderBytes> header;
     std::memcpy(header.data(), block, kFrameHeaderBytes);
     std::memcpy(header.data() + kFrameEntriesField, stored.header.data() + kFrameEntriesField, 4);
+    const Frame before = onStore ? stored : Frame{};
     stored.header = header;
     if (loan.entryCount != 0) std::memcpy(stored.entries.data(), block + kEntriesAt, loan.entryCount * kEntryBytes);
+    if (onStore) onStore(loan.cell, before, stored);
     ++counts.framesStored;
     return 1;
 }

@@ -35,6 +35,7 @@ struct EditorSettings {
     // write into the buffer it is handed, as an editor that refuses a record still may.
     std::function<std::optional<int16_t>(uint32_t tag, uint8_t* buffer, int32_t* size)> loadAnswer;
     std::set<DataRecordKey> failingStores;      // QL_SaveEData answers 0 and keeps nothing
+    std::function<bool()> cancelRequested;      // asked at every progress call: the user's Ctrl-C
 };
 
 struct ServiceCall {
@@ -50,6 +51,8 @@ struct EditorCounts {
     int massEditsOpened = 0;
     int massEditsClosed = 0;
     int lastEndAbandoned = -1;
+    int cancelledAtStaff = 0;  // the cell whose progress call answered 0
+    int cancelledAtMeasure = 0;
 };
 
 // The region record as the editor hands it to a command.
@@ -79,6 +82,8 @@ public:
     EditorCounts counts;
     std::map<DataRecordKey, std::vector<uint8_t>> dataRecords;
     std::function<void(int staff, int measure)> onProgress;
+    // Told of every frame the plug-in stores, with the frame as the score held it before.
+    std::function<void(const Cell& cell, const Frame& before, const Frame& after)> onStore;
     const void* selectedRegion = nullptr;  // shown as "region" in the call log
 
     bool Exports(const std::string& service) const { return settings.missingServices.count(service) == 0; }
