@@ -1,5 +1,7 @@
 #include "extension/item_info.h"
 
+#include <algorithm>
+
 #include "host/little_endian.h"
 
 namespace regionflags::extension {
@@ -20,9 +22,9 @@ constexpr bool TextFitsField(const char* text) {
 }
 
 constexpr bool EveryTextFits() {
-    for (const CommandRow& row : CommandTable)
-        if (!TextFitsField(row.menuText) || !TextFitsField(row.description)) return false;
-    return true;
+    return std::ranges::all_of(CommandTable, [](const CommandRow& row) {
+        return TextFitsField(row.menuText) && TextFitsField(row.description);
+    });
 }
 static_assert(EveryTextFits(), "a menu text or description would lose its terminating zero");
 

@@ -42,7 +42,7 @@ inline uintptr_t HostEntryPointAddress(HostService service) {
 
 template <typename Service>
 Service HostServiceAt(HostService service) {
-    return reinterpret_cast<Service>(HostEntryPointAddress(service));
+    return reinterpret_cast<Service>(HostEntryPointAddress(service));  // NOLINT(performance-no-int-to-ptr): the slot keeps an address
 }
 
 inline bool HostServicePresent(HostService service) { return HostEntryPointAddress(service) != 0; }

@@ -81,7 +81,7 @@ inline int32_t RegionEndPosition(const ERegion& r) { return LoadI32(r.bytes + kR
 // identity; a 64-bit host must place entries below 4 GiB. This is the only place where
 // that field becomes a pointer.
 inline TgfEntry* EntriesAtAddress(uint32_t address) {
-    return reinterpret_cast<TgfEntry*>(static_cast<uintptr_t>(address));
+    return reinterpret_cast<TgfEntry*>(static_cast<uintptr_t>(address));  // NOLINT(performance-no-int-to-ptr)
 }
 
 inline TgfEntry* FrameEntries(TGF& f) { return EntriesAtAddress(LoadU32(f.bytes + kFrameEntriesOffset)); }

@@ -1,6 +1,7 @@
 #pragma once
 // The key of a data record and the editor's 12-byte "ot" records.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "host/little_endian.h"
@@ -22,7 +23,7 @@ inline int16_t KeyNumber(const EDataKey& key) { return LoadI16(key.bytes + kKeyN
 inline uint32_t KeyExtra(const EDataKey& key) { return LoadU32(key.bytes + kKeyExtraOffset); }
 
 inline EDataKey MakeKey(int16_t number, int16_t index, uint32_t extra) {
-    EDataKey key;
+    EDataKey key{};
     StoreU16(key.bytes + kKeyNumberOffset, static_cast<uint16_t>(number));
     StoreU16(key.bytes + kKeyIndexOffset, static_cast<uint16_t>(index));
     StoreU32(key.bytes + kKeyExtraOffset, extra);
@@ -39,6 +40,6 @@ struct OtRecord {
 };
 static_assert(sizeof(OtRecord) == kOtRecordSize && alignof(OtRecord) == 1);
 
-inline uint8_t* OtWord(OtRecord& record, int16_t word) { return record.bytes + 2 * word; }
+inline uint8_t* OtWord(OtRecord& record, int16_t word) { return record.bytes + static_cast<ptrdiff_t>(word) * 2; }
 
 }  // namespace regionflags::host::translate

@@ -3,6 +3,7 @@
 // the editor's "ot" records. Row order matters: it sets the order of the editor calls
 // and, where two rows share a word, which value is stored.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "host/translate/conversion.h"
@@ -21,10 +22,10 @@ struct FieldMapRow {
 };
 
 struct FieldMap {
-    uint32_t tag;
     const FieldMapRow* rows;
+    uint32_t tag;
+    int32_t size;  // bytes of the preference record, up to the end of its last field
     uint16_t rowCount;
-    int32_t size;         // bytes of the preference record, up to the end of its last field
     bool numberZeroOnly;  // taken only for key number 0
 };
 
@@ -271,10 +272,9 @@ inline constexpr FieldMapRow kSSRows[] = {
 
 template <uint16_t N>
 constexpr FieldMap MakeFieldMap(const char (&tag)[5], const FieldMapRow (&mapRows)[N], bool numberZeroOnly = false) {
-    int32_t end = 0;
-    for (const FieldMapRow& row : mapRows)
-        if (row.prefOffset + row.size > end) end = row.prefOffset + row.size;
-    return FieldMap{TagWord(tag), mapRows, N, end, numberZeroOnly};
+    const FieldMapRow& last = *std::ranges::max_element(
+        mapRows, [](const FieldMapRow& a, const FieldMapRow& b) { return a.prefOffset + a.size < b.prefOffset + b.size; });
+    return FieldMap{mapRows, TagWord(tag), last.prefOffset + last.size, N, numberZeroOnly};
 }
 
 inline constexpr FieldMap FieldMaps[] = {

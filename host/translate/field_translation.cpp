@@ -76,7 +76,7 @@ int16_t GatherFields(void* buffer, int32_t* size, const FieldMap& map) {
     }
     auto* pref = static_cast<uint8_t*>(buffer);
     ForEachRecord(map, [&](const FieldMapRow& lead, uint64_t group) {
-        OtRecord record;
+        OtRecord record{};
         LoadRowRecord(lead, record);
         for (uint16_t k = 0; k < map.rowCount; ++k)
             if ((group & Bit(k)) != 0) LoadField(map.rows[k], record, pref);
@@ -89,7 +89,7 @@ int16_t ScatterFields(const void* buffer, int32_t length, const FieldMap& map) {
     if (buffer == nullptr || length < map.size) return 0;
     const auto* pref = static_cast<const uint8_t*>(buffer);
     ForEachRecord(map, [&](const FieldMapRow& lead, uint64_t group) {
-        OtRecord record;
+        OtRecord record{};
         LoadRowRecord(lead, record);
         bool changed = false;
         for (uint16_t k = 0; k < map.rowCount; ++k)

@@ -20,7 +20,7 @@ bool AnyNonZero(const uint8_t* bytes, int32_t count) {
 // The editor lacks "SOSD": a zero-filled record stands in for it where "otSD" exists.
 int16_t LoadSosdFallback(const EDataKey& key, void* buffer, int32_t* size) {
     if (size == nullptr) return 0;
-    OtRecord presence;
+    OtRecord presence{};
     if (LoadOtRecord(kTagOtSD, KeyNumber(key), 0, KeyExtra(key), presence) == 0) return 0;
     if (buffer == nullptr) {
         *size = kSosdRecordSize;
@@ -41,9 +41,9 @@ int16_t GatherArray(const ArrayMatch& match, void* buffer, int32_t* size) {
     if (*size < bytes) return 0;
     auto* out = static_cast<uint8_t*>(buffer);
     for (uint16_t k = 0; k < match.count; ++k) {
-        OtRecord element;
+        OtRecord element{};
         LoadOtRecord(match.otTag, kOtKeyNumber, static_cast<int16_t>(match.firstIndex + k), 0, element);
-        CopyBytes(out + kOtRecordSize * k, element.bytes, kOtRecordSize);
+        CopyBytes(out + static_cast<ptrdiff_t>(kOtRecordSize) * k, element.bytes, kOtRecordSize);
     }
     *size = bytes;
     return 1;

@@ -13,8 +13,8 @@ int16_t ScatterArray(const ArrayMatch& match, const void* buffer, int32_t length
     if (buffer == nullptr || length < kOtRecordSize * match.count) return 0;
     const auto* in = static_cast<const uint8_t*>(buffer);
     for (uint16_t k = 0; k < match.count; ++k) {
-        OtRecord element;
-        CopyBytes(element.bytes, in + kOtRecordSize * k, kOtRecordSize);
+        OtRecord element{};
+        CopyBytes(element.bytes, in + static_cast<ptrdiff_t>(kOtRecordSize) * k, kOtRecordSize);
         StoreOtRecord(match.otTag, kOtKeyNumber, static_cast<int16_t>(match.firstIndex + k), element);
     }
     return 1;

@@ -4,7 +4,7 @@
 
 #include "editor/exported_services.h"
 #include "editor/standin_editor.h"
-#include "host/binding.h"
+#include "support/binding_reset.h"
 #include "host/platform.h"
 
 namespace testsupport {
@@ -18,13 +18,7 @@ PlatformLog& Platform() {
 }
 
 void ForgetHostBinding() {
-    using namespace regionflags::host;
-    gHostBinding.module.handle.store(nullptr);
-    gHostBinding.module.fetched.store(0);
-    for (EntryPointSlot& slot : gHostBinding.slots) {
-        slot.address.store(0);
-        slot.resolved.store(0);
-    }
+    ResetHostBinding();
     Platform() = PlatformLog{};
 }
 
