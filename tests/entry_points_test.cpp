@@ -53,6 +53,7 @@ TEST(Enumerate, RefusesEveryIndexOutsideTheTableAndLeavesTheRecordAlone) {
         EXPECT_EQ(QuorlaExtensionEnumerate(0, index, item.data()), 0);
         for (uint8_t byte : item) ASSERT_EQ(byte, 0x5A);
     }
+    EXPECT_EQ(QuorlaExtensionEnumerate(0, 0, nullptr), 0);  // no record to fill
 }
 
 TEST(EntryPoints, AnswerTheirConstantsWhateverTheArguments) {
