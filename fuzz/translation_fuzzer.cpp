@@ -18,7 +18,7 @@
 #include <tuple>
 #include <vector>
 
-#include "fuzz_platform.h"
+#include "support/export_table_platform.h"
 #include "host/little_endian.h"
 #include "host/service_wrappers.h"
 #include "host/services.h"
@@ -254,11 +254,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.bufferBytes = static_cast<int64_t>(bytes.size());
 
     const uint8_t missing = in.ConsumeIntegralInRange(0, 15) == 0 ? in.ConsumeIntegralInRange(1, 3) : 0;
-    const fuzzsupport::ServiceExport exports[] = {
+    const testsupport::ServiceExport exports[] = {
         {"QL_LoadEData", (missing & 1) != 0 ? nullptr : reinterpret_cast<void (*)()>(static_cast<LoadEDataService>(LoadEData))},
         {"QL_SaveEData", (missing & 2) != 0 ? nullptr : reinterpret_cast<void (*)()>(static_cast<SaveEDataService>(SaveEData))},
     };
-    fuzzsupport::BeginRun(exports, 2);
+    testsupport::BeginRun(exports, 2);
 
     const int16_t result = r.save ? QL_SaveEData(r.tag, r.key, r.buffer, r.length, r.version)
                                   : QL_LoadEData(r.tag, r.key, r.buffer, r.size, r.version);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "extension/entry_points.h"
-#include "fuzz_platform.h"
+#include "support/export_table_platform.h"
 #include "low_arena.h"
 #include "host/records.h"
 #include "host/services.h"
@@ -279,7 +279,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.nullFrameChance = in.ConsumeIntegralInRange(0, 3) == 0 ? in.ConsumeIntegral<uint8_t>() : 0;
     const uint16_t missing = in.ConsumeIntegralInRange(0, 7) == 0 ? in.ConsumeIntegral<uint8_t>() & 0x7F : 0;
 
-    const fuzzsupport::ServiceExport all[] = {
+    const testsupport::ServiceExport all[] = {
         {"QL_StartMassEdit", reinterpret_cast<void (*)()>(static_cast<StartMassEditService>(StartMassEdit))},
         {"QL_MassEditProgress", reinterpret_cast<void (*)()>(static_cast<MassEditProgressService>(MassEditProgress))},
         {"QL_EndMassEdit", reinterpret_cast<void (*)()>(static_cast<EndMassEditService>(EndMassEdit))},
@@ -288,9 +288,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         {"QL_SaveTGF", reinterpret_cast<void (*)()>(static_cast<SaveTGFService>(SaveTGF))},
         {"QL_FreeTGF", reinterpret_cast<void (*)()>(static_cast<FreeTGFService>(FreeTGF))},
     };
-    fuzzsupport::ServiceExport exported[7];
+    testsupport::ServiceExport exported[7];
     for (int k = 0; k < 7; ++k) exported[k] = {all[k].name, (missing >> k & 1) != 0 ? nullptr : all[k].address};
-    fuzzsupport::BeginRun(exported, 7);
+    testsupport::BeginRun(exported, 7);
     fuzzsupport::ResetArena();
 
     const int16_t result = QuorlaExtensionInvoke(0, run.command, &run.region, 0);

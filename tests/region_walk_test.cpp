@@ -313,3 +313,56 @@ TEST_F(RegionWalk, ANullRegionIsRefusedWithoutAnyCall) {
 }
 
 }  // namespace
+
+namespace {
+
+// For any region and editor: one progress call and four layer queries per cell, one load
+// per shown layer, one release per frame delivered, a store only where an entry (Spacing)
+// or a note (Playback) of the region was met, one start and one end: nothing more.
+TEST_F(RegionWalk, MakesTheFewestEditorCallsTheRulesAllow) {
+    uint32_t state = 2024;
+    auto next = [&](uint32_t bound) { return ((state = state * 1664525u + 1013904223u) >> 8 & 0xFFFFFF) % bound; };
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        testsupport::ForgetHostBinding();
+        UseScore(SampleScore());
+        editor.settings = {};
+        editor.counts = {};
+        editor.calls.clear();
+        for (size_t layer = 0; layer < 4; ++layer) editor.settings.hiddenLayers[layer] = next(3) == 0;
+        if (next(4) == 0) editor.settings.refusedFrames = {{int(next(2)) + 1, int(next(4)) + 1, int(next(4))}};
+        const Selection s = Region(int(next(5)) + 1, int(next(3)) + 1, int(next(5)) + 1, int(next(3)) + 1,
+                                   int32_t(next(1100)) - 50, int32_t(next(1100)) - 50);
+        const auto command = static_cast<int16_t>(next(4));
+
+        int cells = 0, loads = 0, delivered = 0, stores = 0;
+        for (int m = s.startMeasure; m <= s.endMeasure; ++m)
+            for (int st = s.startStaff; st <= s.endStaff; ++st, ++cells)
+                for (int layer = 0; layer < kLayers; ++layer) {
+                    if (editor.settings.hiddenLayers[size_t(layer)]) continue;
+                    ++loads;
+                    if (!editor.score.Contains(st, m, layer) || editor.settings.refusedFrames.count({st, m, layer})) continue;
+                    ++delivered;
+                    bool touched = false;
+                    for (const EntryBytes& entry : editor.score.At(st, m, layer).entries) {
+                        const int32_t p = EntryPosition(entry);
+                        if ((m == s.startMeasure && p < s.startPosition) || (m == s.endMeasure && p >= s.endPosition)) continue;
+                        touched = touched || command <= kSpacingOn || EntryNoteCount(entry) > 0;
+                    }
+                    stores += touched;
+                }
+        ASSERT_EQ(Invoke(command, s), 1);
+        std::map<std::string, int> made;
+        for (const ServiceCall& call : editor.calls) ++made[call.service];
+        EXPECT_EQ(made["QL_StartMassEdit"], 1);
+        EXPECT_EQ(made["QL_EndMassEdit"], 1);
+        EXPECT_EQ(made["QL_MassEditProgress"], cells);
+        EXPECT_EQ(made["QL_GetShowLayer"], 4 * cells);
+        EXPECT_EQ(made["QL_LoadTGF"], loads);
+        EXPECT_EQ(made["QL_FreeTGF"], delivered);
+        EXPECT_EQ(made["QL_SaveTGF"], stores);
+        EXPECT_EQ(editor.calls.size(), size_t(2 + 5 * cells + loads + delivered + stores));
+    }
+}
+
+}  // namespace

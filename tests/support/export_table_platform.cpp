@@ -1,11 +1,11 @@
-#include "fuzz_platform.h"
+#include "support/export_table_platform.h"
 
 #include <cstring>
 
 #include "host/platform.h"
 #include "support/binding_reset.h"
 
-namespace fuzzsupport {
+namespace testsupport {
 namespace {
 const ServiceExport* gExports = nullptr;
 int gCount = 0;
@@ -18,17 +18,17 @@ void BeginRun(const ServiceExport* exports, int count) {
     testsupport::ResetHostBinding();
 }
 
-}  // namespace fuzzsupport
+}  // namespace testsupport
 
 namespace regionflags::platform {
 
-ModuleHandle GetModuleHandleA(const char* name) { return name == nullptr ? &fuzzsupport::gModule : nullptr; }
+ModuleHandle GetModuleHandleA(const char* name) { return name == nullptr ? &testsupport::gModule : nullptr; }
 
 ProcAddress GetProcAddress(ModuleHandle module, const char* name) {
-    if (module != &fuzzsupport::gModule) return nullptr;
-    for (int k = 0; k < fuzzsupport::gCount; ++k)
-        if (fuzzsupport::gExports[k].address != nullptr && std::strcmp(fuzzsupport::gExports[k].name, name) == 0)
-            return fuzzsupport::gExports[k].address;
+    if (module != &testsupport::gModule) return nullptr;
+    for (int k = 0; k < testsupport::gCount; ++k)
+        if (testsupport::gExports[k].address != nullptr && std::strcmp(testsupport::gExports[k].name, name) == 0)
+            return testsupport::gExports[k].address;
     return nullptr;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
-// The platform layer under the module in the fuzzers: each run names the services its
-// editor exports; the rest are not found.
+// A platform layer under the module for programs that are their own editor (fuzzers,
+// benchmarks, the allocation test): each run names the services it exports; the rest are
+// not found.
 
 #include <cstdint>
 
-namespace fuzzsupport {
+namespace testsupport {
 
 struct ServiceExport {
     const char* name;
@@ -14,4 +15,4 @@ struct ServiceExport {
 // `exports` must stay valid for the run; the binding is reset so every name is looked up anew.
 void BeginRun(const ServiceExport* exports, int count);
 
-}  // namespace fuzzsupport
+}  // namespace testsupport
