@@ -13,7 +13,7 @@ using namespace regionflags::host;
 extern "C" int16_t QL_CALL ShowLayer(int16_t layer, uint32_t) { return static_cast<int16_t>(layer + 1); }
 
 const testsupport::ServiceExport kServices[] = {
-    {"QL_GetShowLayer", reinterpret_cast<void (*)()>(static_cast<GetShowLayerService>(ShowLayer))},
+    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(ShowLayer)},
 };
 
 void WrapperCall(benchmark::State& state) {

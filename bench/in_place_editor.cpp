@@ -26,19 +26,14 @@ int16_t QL_CALL SaveTGF(void*, uint32_t) { return ++EditorCalls().calls, 1; }
 int16_t QL_CALL FreeTGF(void*, uint32_t) { return ++EditorCalls().calls, 1; }
 }
 
-template <typename Service>
-void (*Exported(Service service))() {
-    return reinterpret_cast<void (*)()>(service);
-}
-
 const testsupport::ServiceExport kWalkServices[] = {
-    {"QL_StartMassEdit", Exported<StartMassEditService>(StartMassEdit)},
-    {"QL_MassEditProgress", Exported<MassEditProgressService>(MassEditProgress)},
-    {"QL_EndMassEdit", Exported<EndMassEditService>(EndMassEdit)},
-    {"QL_GetShowLayer", Exported<GetShowLayerService>(GetShowLayer)},
-    {"QL_LoadTGF", Exported<LoadTGFService>(LoadTGF)},
-    {"QL_SaveTGF", Exported<SaveTGFService>(SaveTGF)},
-    {"QL_FreeTGF", Exported<FreeTGFService>(FreeTGF)},
+    {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
+    {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(MassEditProgress)},
+    {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
+    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(GetShowLayer)},
+    {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
+    {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
+    {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
 };
 
 }  // namespace

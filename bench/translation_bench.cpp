@@ -28,8 +28,8 @@ extern "C" int16_t QL_CALL LoadEData(uint32_t, void*, void* buffer, int32_t* siz
 extern "C" int16_t QL_CALL SaveEData(uint32_t, void*, const void*, int32_t, uint32_t) { return ++gCalls, 1; }
 
 const testsupport::ServiceExport kServices[] = {
-    {"QL_LoadEData", reinterpret_cast<void (*)()>(static_cast<LoadEDataService>(LoadEData))},
-    {"QL_SaveEData", reinterpret_cast<void (*)()>(static_cast<SaveEDataService>(SaveEData))},
+    {"QL_LoadEData", testsupport::AsExport<LoadEDataService>(LoadEData)},
+    {"QL_SaveEData", testsupport::AsExport<SaveEDataService>(SaveEData)},
 };
 
 struct Served {

@@ -255,8 +255,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const uint8_t missing = in.ConsumeIntegralInRange(0, 15) == 0 ? in.ConsumeIntegralInRange(1, 3) : 0;
     const testsupport::ServiceExport exports[] = {
-        {"QL_LoadEData", (missing & 1) != 0 ? nullptr : reinterpret_cast<void (*)()>(static_cast<LoadEDataService>(LoadEData))},
-        {"QL_SaveEData", (missing & 2) != 0 ? nullptr : reinterpret_cast<void (*)()>(static_cast<SaveEDataService>(SaveEData))},
+        {"QL_LoadEData", (missing & 1) != 0 ? nullptr : testsupport::AsExport<LoadEDataService>(LoadEData)},
+        {"QL_SaveEData", (missing & 2) != 0 ? nullptr : testsupport::AsExport<SaveEDataService>(SaveEData)},
     };
     testsupport::BeginRun(exports, 2);
 

@@ -280,13 +280,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint16_t missing = in.ConsumeIntegralInRange(0, 7) == 0 ? in.ConsumeIntegral<uint8_t>() & 0x7F : 0;
 
     const testsupport::ServiceExport all[] = {
-        {"QL_StartMassEdit", reinterpret_cast<void (*)()>(static_cast<StartMassEditService>(StartMassEdit))},
-        {"QL_MassEditProgress", reinterpret_cast<void (*)()>(static_cast<MassEditProgressService>(MassEditProgress))},
-        {"QL_EndMassEdit", reinterpret_cast<void (*)()>(static_cast<EndMassEditService>(EndMassEdit))},
-        {"QL_GetShowLayer", reinterpret_cast<void (*)()>(static_cast<GetShowLayerService>(GetShowLayer))},
-        {"QL_LoadTGF", reinterpret_cast<void (*)()>(static_cast<LoadTGFService>(LoadTGF))},
-        {"QL_SaveTGF", reinterpret_cast<void (*)()>(static_cast<SaveTGFService>(SaveTGF))},
-        {"QL_FreeTGF", reinterpret_cast<void (*)()>(static_cast<FreeTGFService>(FreeTGF))},
+        {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
+        {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(MassEditProgress)},
+        {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
+        {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(GetShowLayer)},
+        {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
+        {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
+        {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
     };
     testsupport::ServiceExport exported[7];
     for (int k = 0; k < 7; ++k) exported[k] = {all[k].name, (missing >> k & 1) != 0 ? nullptr : all[k].address};

@@ -86,21 +86,16 @@ int16_t QL_CALL LoadEData(uint32_t, void*, void* buffer, int32_t* size, uint32_t
 int16_t QL_CALL SaveEData(uint32_t, void*, const void*, int32_t, uint32_t) { return 1; }
 }
 
-template <typename Service>
-void (*Exported(Service service))() {
-    return reinterpret_cast<void (*)()>(service);
-}
-
 const testsupport::ServiceExport kServices[] = {
-    {"QL_StartMassEdit", Exported<StartMassEditService>(StartMassEdit)},
-    {"QL_MassEditProgress", Exported<MassEditProgressService>(Progress)},
-    {"QL_EndMassEdit", Exported<EndMassEditService>(EndMassEdit)},
-    {"QL_GetShowLayer", Exported<GetShowLayerService>(ShowLayer)},
-    {"QL_LoadTGF", Exported<LoadTGFService>(LoadTGF)},
-    {"QL_SaveTGF", Exported<SaveTGFService>(SaveTGF)},
-    {"QL_FreeTGF", Exported<FreeTGFService>(FreeTGF)},
-    {"QL_LoadEData", Exported<LoadEDataService>(LoadEData)},
-    {"QL_SaveEData", Exported<SaveEDataService>(SaveEData)},
+    {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
+    {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(Progress)},
+    {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
+    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(ShowLayer)},
+    {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
+    {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
+    {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
+    {"QL_LoadEData", testsupport::AsExport<LoadEDataService>(LoadEData)},
+    {"QL_SaveEData", testsupport::AsExport<SaveEDataService>(SaveEData)},
 };
 
 void BuildFrames() {

@@ -12,6 +12,12 @@ struct ServiceExport {
     void (*address)();
 };
 
+// A service as an entry of the table, under the type the module will call it as.
+template <typename Service>
+void (*AsExport(Service service))() {
+    return reinterpret_cast<void (*)()>(service);
+}
+
 // `exports` must stay valid for the run; the binding is reset so every name is looked up anew.
 void BeginRun(const ServiceExport* exports, int count);
 
