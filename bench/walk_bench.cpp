@@ -50,28 +50,43 @@ void Walk(benchmark::State& state) {
     Report(state, uint64_t(kMeasures) * kStaves, NotesIn(score, kMeasures, kStaves));
 }
 
-// The limit: the same bits in the same frames, straight.
+// The limit: the same bits in the same frames, straight, with the command fixed at compile
+// time and the frames taken one after another as they lie in memory.
+template <bool Set, bool Spacing>
+void SetBits(const bench::InPlaceScore& score, size_t cells = size_t(kMeasures) * kStaves) {
+    constexpr uint32_t noteBit = Spacing ? kNoteNoSpacing : kNoteNoPlayback;
+    const size_t frames = cells * 4;  // the first cells of the score lie first in memory
+    uint8_t* frame = score.block;
+    for (size_t f = 0; f < frames; ++f, frame += score.frameStride) {
+        TGF& tgf = *reinterpret_cast<TGF*>(frame);
+        TgfEntry* entries = FrameEntries(tgf);
+        const int16_t count = FrameEntryCount(tgf);
+        for (int16_t e = 0; e < count; ++e) {
+            TgfEntry& entry = entries[e];
+            if constexpr (Spacing) {
+                const uint16_t flags = EntryFlags(entry);
+                SetEntryFlags(entry, Set ? flags | kEntryNoSpacing : flags & ~kEntryNoSpacing);
+            }
+            TgfNote* notes = EntryNotes(entry);
+            const int16_t noteCount = EntryNoteCount(entry);
+            for (int16_t n = 0; n < noteCount; ++n) {
+                const uint32_t flags = NoteFlags(notes[n]);
+                SetNoteFlags(notes[n], Set ? flags | noteBit : flags & ~noteBit);
+            }
+        }
+    }
+}
+
 void Limit(benchmark::State& state) {
-    const auto command = static_cast<int16_t>(state.range(0));
-    const bool set = command == 0 || command == 2;
-    const uint16_t entryBit = command <= 1 ? kEntryNoSpacing : 0;
-    const uint32_t noteBit = command <= 1 ? kNoteNoSpacing : kNoteNoPlayback;
+    const auto command = state.range(0);
     bench::InPlaceScore& score = Score();
     for (auto _ : state) {
-        for (int m = 1; m <= kMeasures; ++m)
-            for (int s = 1; s <= kStaves; ++s)
-                for (int layer = 0; layer < 4; ++layer) {
-                    TGF& frame = *reinterpret_cast<TGF*>(bench::FrameAt(score, s, m, layer));
-                    TgfEntry* entries = FrameEntries(frame);
-                    for (int16_t e = 0; e < FrameEntryCount(frame); ++e) {
-                        TgfEntry& entry = entries[e];
-                        if (entryBit != 0)
-                            SetEntryFlags(entry, set ? EntryFlags(entry) | entryBit : EntryFlags(entry) & ~entryBit);
-                        TgfNote* notes = EntryNotes(entry);
-                        for (int16_t n = 0; n < EntryNoteCount(entry); ++n)
-                            SetNoteFlags(notes[n], set ? NoteFlags(notes[n]) | noteBit : NoteFlags(notes[n]) & ~noteBit);
-                    }
-                }
+        switch (command) {
+            case 0: SetBits<true, true>(score); break;
+            case 1: SetBits<false, true>(score); break;
+            case 2: SetBits<true, false>(score); break;
+            default: SetBits<false, false>(score); break;
+        }
         benchmark::ClobberMemory();
     }
     Report(state, uint64_t(kMeasures) * kStaves, NotesIn(score, kMeasures, kStaves));
@@ -89,8 +104,22 @@ void WalkCells(benchmark::State& state) {
     Report(state, uint64_t(measures) * uint64_t(staves), NotesIn(score, measures, staves));
 }
 
+// The limit for the same regions.
+void LimitCells(benchmark::State& state) {
+    const auto cells = state.range(0);
+    const int staves = cells < kStaves ? int(cells) : kStaves;
+    const int measures = int(cells / staves);
+    bench::InPlaceScore& score = Score();
+    for (auto _ : state) {
+        SetBits<true, false>(score, size_t(cells));
+        benchmark::ClobberMemory();
+    }
+    Report(state, uint64_t(measures) * uint64_t(staves), NotesIn(score, measures, staves));
+}
+
 BENCHMARK(Walk)->DenseRange(0, 3)->ArgName("command")->Unit(benchmark::kMillisecond);
 BENCHMARK(Limit)->DenseRange(0, 3)->ArgName("command")->Unit(benchmark::kMillisecond);
 BENCHMARK(WalkCells)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->ArgName("cells")->Unit(benchmark::kMicrosecond);
+BENCHMARK(LimitCells)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->ArgName("cells")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

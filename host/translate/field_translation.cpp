@@ -14,18 +14,14 @@ bool SameRecord(const FieldMapRow& a, const FieldMapRow& b) {
     return a.id[0] == b.id[0] && a.id[1] == b.id[1] && a.keyNumber == b.keyNumber && a.keyIndex == b.keyIndex;
 }
 
-// Calls visit(leadRow, groupBits) once per "ot" record, in the order of its first row;
-// the work marks are this translation's own.
+// Visits the lead row and every later row not yet done that addresses the same "ot"
+// record, in table order, marking each done. The marks are this translation's own.
 template <typename Visit>
-void ForEachRecord(const FieldMap& map, Visit visit) {
-    uint64_t done = 0;
-    for (uint16_t lead = 0; lead < map.rowCount; ++lead) {
-        if ((done & Bit(lead)) != 0) continue;
-        uint64_t group = 0;
-        for (uint16_t k = lead; k < map.rowCount; ++k)
-            if ((done & Bit(k)) == 0 && SameRecord(map.rows[lead], map.rows[k])) group |= Bit(k);
-        done |= group;
-        visit(map.rows[lead], group);
+void VisitGroup(const FieldMap& map, uint16_t lead, uint64_t& done, Visit visit) {
+    for (uint16_t k = lead; k < map.rowCount; ++k) {
+        if ((done & Bit(k)) != 0 || !SameRecord(map.rows[lead], map.rows[k])) continue;
+        done |= Bit(k);
+        visit(map.rows[k]);
     }
 }
 
@@ -75,12 +71,13 @@ int16_t GatherFields(void* buffer, int32_t* size, const FieldMap& map) {
         return 1;
     }
     auto* pref = static_cast<uint8_t*>(buffer);
-    ForEachRecord(map, [&](const FieldMapRow& lead, uint64_t group) {
+    uint64_t done = 0;
+    for (uint16_t lead = 0; lead < map.rowCount; ++lead) {
+        if ((done & Bit(lead)) != 0) continue;
         OtRecord record{};
-        LoadRowRecord(lead, record);
-        for (uint16_t k = 0; k < map.rowCount; ++k)
-            if ((group & Bit(k)) != 0) LoadField(map.rows[k], record, pref);
-    });
+        LoadRowRecord(map.rows[lead], record);
+        VisitGroup(map, lead, done, [&](const FieldMapRow& row) { LoadField(row, record, pref); });
+    }
     *size = map.size;
     return 1;
 }
@@ -88,14 +85,15 @@ int16_t GatherFields(void* buffer, int32_t* size, const FieldMap& map) {
 int16_t ScatterFields(const void* buffer, int32_t length, const FieldMap& map) {
     if (buffer == nullptr || length < map.size) return 0;
     const auto* pref = static_cast<const uint8_t*>(buffer);
-    ForEachRecord(map, [&](const FieldMapRow& lead, uint64_t group) {
+    uint64_t done = 0;
+    for (uint16_t lead = 0; lead < map.rowCount; ++lead) {
+        if ((done & Bit(lead)) != 0) continue;
         OtRecord record{};
-        LoadRowRecord(lead, record);
+        LoadRowRecord(map.rows[lead], record);
         bool changed = false;
-        for (uint16_t k = 0; k < map.rowCount; ++k)
-            if ((group & Bit(k)) != 0) changed = SaveField(map.rows[k], pref, record) || changed;
-        if (changed) StoreRowRecord(lead, record);
-    });
+        VisitGroup(map, lead, done, [&](const FieldMapRow& row) { changed = SaveField(row, pref, record) || changed; });
+        if (changed) StoreRowRecord(map.rows[lead], record);
+    }
     return 1;
 }
 
