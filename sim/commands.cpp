@@ -21,6 +21,16 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 void OnInterrupt(int) { gInterrupted = 1; }
 
+// From the start of a command to its end, Ctrl-C is the user cancelling: a Ctrl-C while the
+// score still loads cancels the walk at its first progress call.
+struct CtrlCCancels {
+    void (*previous)(int);
+    CtrlCCancels() : previous(std::signal(SIGINT, OnInterrupt)) { gInterrupted = 0; }
+    ~CtrlCCancels() { std::signal(SIGINT, previous); }
+    CtrlCCancels(const CtrlCCancels&) = delete;
+    CtrlCCancels& operator=(const CtrlCCancels&) = delete;
+};
+
 // A loaded plug-in, unloaded when it goes out of scope.
 struct LoadedPlugin {
     standin::Plugin plugin;
@@ -73,7 +83,7 @@ int Failed(const InputError& error) {
 }
 
 // Runs one command as the editor would: the selection lent for the call, progress on the
-// terminal, Ctrl-C answered as the user's cancel at the next progress call.
+// terminal, a Ctrl-C answered as the user's cancel at the next progress call.
 RunReport Execute(const standin::Plugin& plugin, standin::Editor& editor, int index, const std::string& name,
                   const standin::Selection& selection, int cancelAfter) {
     RunReport report;
@@ -84,15 +94,12 @@ RunReport Execute(const standin::Plugin& plugin, standin::Editor& editor, int in
     if (cancelAfter >= 0) editor.settings.cancelAtProgressCall = cancelAfter + 1;
     ProgressBar bar(report.cellsInRegion, StandardErrorIsTerminal());
     editor.onProgress = [&](int staff, int measure) { bar.Update(editor.counts.progressCalls - 1, staff, measure); };
-    gInterrupted = 0;
     editor.settings.cancelRequested = [] { return gInterrupted != 0; };
-    const auto previous = std::signal(SIGINT, OnInterrupt);
     const auto region = standin::RegionBytes(selection);
     editor.selectedRegion = region.data();
     standin::SetCurrentEditor(&editor);
     const int16_t result = plugin.invoke(0, static_cast<int16_t>(index), region.data(), 0);
     standin::SetCurrentEditor(nullptr);
-    std::signal(SIGINT, previous);
     bar.Finish();
     FinishReport(editor, result, report);
     return report;
@@ -101,6 +108,7 @@ RunReport Execute(const standin::Plugin& plugin, standin::Editor& editor, int in
 }  // namespace
 
 int Demo(const std::string& path) {
+    const CtrlCCancels interrupts;
     try {
         LoadedPlugin loaded(path);
         const std::vector<standin::MenuItem> menu = standin::EnumerateMenu(loaded.plugin);
@@ -129,6 +137,7 @@ int ListMenu(const std::string& path) {
 }
 
 int RunOnScore(const RunOptions& options) {
+    const CtrlCCancels interrupts;
     try {
         LoadedScore loaded = LoadScore(options.source);
         for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "quorla-sim: warning: %s\n", warning.c_str());

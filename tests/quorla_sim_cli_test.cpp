@@ -1,7 +1,14 @@
 // quorla-sim run as a person runs it: exit status, what it prints, what it writes.
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include <cstdio>
 #include <filesystem>
@@ -131,6 +138,33 @@ TEST_F(QuorlaSim, CancellingKeepsWhatWasStoredAndSaysWhere) {
     const Outcome text = Run({"run", "Playback OFF", "--score", example, "--cancel-after", "0"});
     EXPECT_EQ(text.status, 1);
     EXPECT_NE(text.out.find("cancelled at measure 1 staff 1 (result 0)"), std::string::npos) << text.out;
+}
+
+TEST_F(QuorlaSim, CtrlCIsTheUserCancelling) {
+    const fs::path out = folder / "report.json";
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> args = {QUORLA_SIM, "run", "Playback OFF", "--generate", "2000x40", "--json"};
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, QUORLA_SIM, &files, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    // Well before a score of 80,000 cells is built and walked; a Ctrl-C even during the
+    // build cancels at the first progress call.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal";
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const auto report = nlohmann::json::parse(Slurp(out));
+    EXPECT_EQ(report["cancelled"], true);
+    EXPECT_EQ(report["result"], 0);
+    EXPECT_LT(report["cellsVisited"].get<int>(), 80000);
+    EXPECT_EQ(report["framesLoaded"], report["framesReleased"]);
 }
 
 TEST_F(QuorlaSim, BadInputGetsOneClearMessageStatusTwoAndNothingWritten) {
