@@ -30,8 +30,10 @@ struct CallCounts {
 };
 CallCounts& EditorCalls();
 
-// Makes the in-place editor's seven walk services the ones the module finds.
-void ServeWalk(const InPlaceScore& score);
+// Makes the in-place editor's seven walk services the ones the module finds. With
+// `reuseFrames`, every cell is served one of the frames of the first 8 x 8 cells, so the
+// frames stay in the caches and what is left is the walk's own work.
+void ServeWalk(const InPlaceScore& score, bool reuseFrames = false);
 
 regionflags::host::ERegion Region(int startMeasure, int startStaff, int endMeasure, int endStaff);
 

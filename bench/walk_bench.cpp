@@ -32,6 +32,15 @@ uint64_t NotesIn(const bench::InPlaceScore& score, int measures, int staves) {
     return notes;
 }
 
+uint64_t NotesInCell(const bench::InPlaceScore& score, int staff, int measure) {
+    uint64_t notes = 0;
+    for (int layer = 0; layer < 4; ++layer) {
+        TGF& tgf = *reinterpret_cast<TGF*>(bench::FrameAt(score, staff, measure, layer));
+        for (int e = 0; e < FrameEntryCount(tgf); ++e) notes += uint64_t(EntryNoteCount(FrameEntries(tgf)[e]));
+    }
+    return notes;
+}
+
 void Report(benchmark::State& state, uint64_t cells, uint64_t notes) {
     state.counters["ns_per_note"] =
         benchmark::Counter(double(notes), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -104,6 +113,23 @@ void WalkCells(benchmark::State& state) {
     Report(state, uint64_t(measures) * uint64_t(staves), NotesIn(score, measures, staves));
 }
 
+// The same regions with every cell served from a few frames that stay in the caches: the
+// walk's own cost per cell, without the memory's.
+void WalkCellsCached(benchmark::State& state) {
+    const auto cells = state.range(0);
+    const int staves = cells < kStaves ? int(cells) : kStaves;
+    const int measures = int(cells / staves);
+    bench::InPlaceScore& score = Score();
+    bench::ServeWalk(score, true);
+    const ERegion region = bench::Region(1, 1, measures, staves);
+    for (auto _ : state) benchmark::DoNotOptimize(QuorlaExtensionInvoke(0, 2, &region, 0));
+    // Every frame of a cached cell holds what a frame of the first 8 x 8 cells holds.
+    uint64_t notes = 0;
+    for (int m = 1; m <= measures; ++m)
+        for (int s = 1; s <= staves; ++s) notes += NotesInCell(score, 1 + (s - 1) % 8, 1 + (m - 1) % 8);
+    Report(state, uint64_t(measures) * uint64_t(staves), notes);
+}
+
 // The limit for the same regions.
 void LimitCells(benchmark::State& state) {
     const auto cells = state.range(0);
@@ -120,6 +146,7 @@ void LimitCells(benchmark::State& state) {
 BENCHMARK(Walk)->DenseRange(0, 3)->ArgName("command")->Unit(benchmark::kMillisecond);
 BENCHMARK(Limit)->DenseRange(0, 3)->ArgName("command")->Unit(benchmark::kMillisecond);
 BENCHMARK(WalkCells)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->ArgName("cells")->Unit(benchmark::kMicrosecond);
+BENCHMARK(WalkCellsCached)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->ArgName("cells")->Unit(benchmark::kMicrosecond);
 BENCHMARK(LimitCells)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->ArgName("cells")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
