@@ -100,6 +100,8 @@ RunReport Execute(const standin::Plugin& plugin, standin::Editor& editor, int in
     standin::SetCurrentEditor(&editor);
     const int16_t result = plugin.invoke(0, static_cast<int16_t>(index), region.data(), 0);
     standin::SetCurrentEditor(nullptr);
+    editor.onProgress = nullptr;  // both watch locals of this call
+    editor.onStore = nullptr;
     bar.Finish();
     FinishReport(editor, result, report);
     return report;
