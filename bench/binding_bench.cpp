@@ -12,12 +12,8 @@ using namespace regionflags::host;
 
 extern "C" int16_t QL_CALL ShowLayer(int16_t layer, uint32_t) { return static_cast<int16_t>(layer + 1); }
 
-const testsupport::ServiceExport kServices[] = {
-    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(ShowLayer)},
-};
-
 void WrapperCall(benchmark::State& state) {
-    testsupport::BeginRun(kServices, 1);
+    testsupport::BeginRun({.getShowLayer = ShowLayer});
     int16_t layer = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(QL_GetShowLayer(layer, kHostCallVersion));

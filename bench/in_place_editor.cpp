@@ -28,15 +28,6 @@ int16_t QL_CALL SaveTGF(void*, uint32_t) { return ++EditorCalls().calls, 1; }
 int16_t QL_CALL FreeTGF(void*, uint32_t) { return ++EditorCalls().calls, 1; }
 }
 
-const testsupport::ServiceExport kWalkServices[] = {
-    {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
-    {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(MassEditProgress)},
-    {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
-    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(GetShowLayer)},
-    {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
-    {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
-    {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
-};
 
 }  // namespace
 
@@ -79,7 +70,13 @@ uint8_t* FrameAt(const InPlaceScore& score, int staff, int measure, int layer) {
 void ServeWalk(const InPlaceScore& score, bool reuseFrames) {
     gScore = &score;
     gReuseFrames = reuseFrames;
-    testsupport::BeginRun(kWalkServices, 7);
+    testsupport::BeginRun({.startMassEdit = StartMassEdit,
+                           .massEditProgress = MassEditProgress,
+                           .endMassEdit = EndMassEdit,
+                           .getShowLayer = GetShowLayer,
+                           .loadTGF = LoadTGF,
+                           .saveTGF = SaveTGF,
+                           .freeTGF = FreeTGF});
 }
 
 ERegion Region(int startMeasure, int startStaff, int endMeasure, int endStaff) {

@@ -27,11 +27,6 @@ extern "C" int16_t QL_CALL LoadEData(uint32_t, void*, void* buffer, int32_t* siz
 }
 extern "C" int16_t QL_CALL SaveEData(uint32_t, void*, const void*, int32_t, uint32_t) { return ++gCalls, 1; }
 
-const testsupport::ServiceExport kServices[] = {
-    {"QL_LoadEData", testsupport::AsExport<LoadEDataService>(LoadEData)},
-    {"QL_SaveEData", testsupport::AsExport<SaveEDataService>(SaveEData)},
-};
-
 struct Served {
     uint32_t tag;
     const char* name;
@@ -52,7 +47,7 @@ const Served kServed[] = {
 
 void Translate(benchmark::State& state, bool store) {
     const Served& served = kServed[state.range(0)];
-    testsupport::BeginRun(kServices, 2);
+    testsupport::BeginRun({.loadEData = LoadEData, .saveEData = SaveEData});
     uint8_t key[8] = {static_cast<uint8_t>(served.number), static_cast<uint8_t>(served.number >> 8)};
     std::vector<uint8_t> buffer(size_t(served.size), 0x11);  // differs from the editor's record: stores happen
     gCalls = 0;

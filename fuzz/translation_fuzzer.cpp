@@ -254,11 +254,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.bufferBytes = static_cast<int64_t>(bytes.size());
 
     const uint8_t missing = in.ConsumeIntegralInRange(0, 15) == 0 ? in.ConsumeIntegralInRange(1, 3) : 0;
-    const testsupport::ServiceExport exports[] = {
-        {"QL_LoadEData", (missing & 1) != 0 ? nullptr : testsupport::AsExport<LoadEDataService>(LoadEData)},
-        {"QL_SaveEData", (missing & 2) != 0 ? nullptr : testsupport::AsExport<SaveEDataService>(SaveEData)},
-    };
-    testsupport::BeginRun(exports, 2);
+    testsupport::BeginRun({.loadEData = (missing & 1) != 0 ? nullptr : LoadEData,
+                           .saveEData = (missing & 2) != 0 ? nullptr : SaveEData});
 
     const int16_t result = r.save ? QL_SaveEData(r.tag, r.key, r.buffer, r.length, r.version)
                                   : QL_LoadEData(r.tag, r.key, r.buffer, r.size, r.version);

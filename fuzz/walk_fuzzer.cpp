@@ -279,18 +279,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     run.nullFrameChance = in.ConsumeIntegralInRange(0, 3) == 0 ? in.ConsumeIntegral<uint8_t>() : 0;
     const uint16_t missing = in.ConsumeIntegralInRange(0, 7) == 0 ? in.ConsumeIntegral<uint8_t>() & 0x7F : 0;
 
-    const testsupport::ServiceExport all[] = {
-        {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
-        {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(MassEditProgress)},
-        {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
-        {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(GetShowLayer)},
-        {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
-        {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
-        {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
-    };
-    testsupport::ServiceExport exported[7];
-    for (int k = 0; k < 7; ++k) exported[k] = {all[k].name, (missing >> k & 1) != 0 ? nullptr : all[k].address};
-    testsupport::BeginRun(exported, 7);
+    auto unless = [missing](int bit, auto service) { return (missing >> bit & 1) != 0 ? nullptr : service; };
+    testsupport::BeginRun({.startMassEdit = unless(0, StartMassEdit),
+                           .massEditProgress = unless(1, MassEditProgress),
+                           .endMassEdit = unless(2, EndMassEdit),
+                           .getShowLayer = unless(3, GetShowLayer),
+                           .loadTGF = unless(4, LoadTGF),
+                           .saveTGF = unless(5, SaveTGF),
+                           .freeTGF = unless(6, FreeTGF)});
     fuzzsupport::ResetArena();
 
     const int16_t result = QuorlaExtensionInvoke(0, run.command, &run.region, 0);

@@ -86,17 +86,6 @@ int16_t QL_CALL LoadEData(uint32_t, void*, void* buffer, int32_t* size, uint32_t
 int16_t QL_CALL SaveEData(uint32_t, void*, const void*, int32_t, uint32_t) { return 1; }
 }
 
-const testsupport::ServiceExport kServices[] = {
-    {"QL_StartMassEdit", testsupport::AsExport<StartMassEditService>(StartMassEdit)},
-    {"QL_MassEditProgress", testsupport::AsExport<MassEditProgressService>(Progress)},
-    {"QL_EndMassEdit", testsupport::AsExport<EndMassEditService>(EndMassEdit)},
-    {"QL_GetShowLayer", testsupport::AsExport<GetShowLayerService>(ShowLayer)},
-    {"QL_LoadTGF", testsupport::AsExport<LoadTGFService>(LoadTGF)},
-    {"QL_SaveTGF", testsupport::AsExport<SaveTGFService>(SaveTGF)},
-    {"QL_FreeTGF", testsupport::AsExport<FreeTGFService>(FreeTGF)},
-    {"QL_LoadEData", testsupport::AsExport<LoadEDataService>(LoadEData)},
-    {"QL_SaveEData", testsupport::AsExport<SaveEDataService>(SaveEData)},
-};
 
 void BuildFrames() {
     int flags = MAP_PRIVATE | MAP_ANONYMOUS;
@@ -119,7 +108,8 @@ void BuildFrames() {
 
 TEST(TheModule, AllocatesNothingInAWalkOrATranslation) {
     BuildFrames();
-    testsupport::BeginRun(kServices, int(std::size(kServices)));
+    testsupport::BeginRun({StartMassEdit, Progress, EndMassEdit, ShowLayer, LoadTGF, SaveTGF, FreeTGF, LoadEData,
+                           SaveEData});
     ERegion region{};
     StoreU16(region.bytes + kRegionStartStaffOffset, 1);
     StoreU16(region.bytes + kRegionStartMeasureOffset, 1);

@@ -1,24 +1,25 @@
 #pragma once
 // A platform layer under the module for programs that are their own editor (fuzzers,
-// benchmarks, the allocation test): each run names the services it exports; the rest are
-// not found.
+// benchmarks, the allocation test): each run says which services it exports; a null one,
+// and every other name, is not found.
 
-#include <cstdint>
+#include "host/services.h"
 
 namespace testsupport {
 
-struct ServiceExport {
-    const char* name;
-    void (*address)();
+struct EditorServices {
+    regionflags::host::StartMassEditService startMassEdit = nullptr;
+    regionflags::host::MassEditProgressService massEditProgress = nullptr;
+    regionflags::host::EndMassEditService endMassEdit = nullptr;
+    regionflags::host::GetShowLayerService getShowLayer = nullptr;
+    regionflags::host::LoadTGFService loadTGF = nullptr;
+    regionflags::host::SaveTGFService saveTGF = nullptr;
+    regionflags::host::FreeTGFService freeTGF = nullptr;
+    regionflags::host::LoadEDataService loadEData = nullptr;
+    regionflags::host::SaveEDataService saveEData = nullptr;
 };
 
-// A service as an entry of the table, under the type the module will call it as.
-template <typename Service>
-void (*AsExport(Service service))() {
-    return reinterpret_cast<void (*)()>(service);
-}
-
-// `exports` must stay valid for the run; the binding is reset so every name is looked up anew.
-void BeginRun(const ServiceExport* exports, int count);
+// The binding is reset, so every name is looked up anew.
+void BeginRun(const EditorServices& services);
 
 }  // namespace testsupport
